@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "platform/toolkit/window.h"
+
 namespace design {
 
 enum class ButtonState { Normal, Lit, Pressed };
@@ -16,15 +18,22 @@ struct ButtonStateControls {
   const char* colourPicker;    // the state's layer colour
   const char* inheritBox;      // check box "继承统一设置"
   const char* exportSuffix;    // file-name suffix of the export
+  // Where the demonstration buttons show the state's picture; the super button has no
+  // pressed picture, so it shows the Pressed picture as its disabled one.
+  platform::PictureSlot superButtonSlot;
+  platform::PictureSlot pictureButtonSlot;
 };
 
 inline constexpr std::array<ButtonStateControls, 3> kButtonStates{{
     {ButtonState::Normal, "画板_普通", "编辑框_普通图片_透明度", "颜色选择器_普通图片",
-     "选择框_普通图片_继承统一设置", "_普通."},
+     "选择框_普通图片_继承统一设置", "_普通.", platform::PictureSlot::Normal,
+     platform::PictureSlot::Normal},
     {ButtonState::Lit, "画板_点燃", "编辑框_点燃图片_透明度", "颜色选择器_点燃图片",
-     "选择框_点燃图片_继承统一设置", "_点燃."},
+     "选择框_点燃图片_继承统一设置", "_点燃.", platform::PictureSlot::Lit,
+     platform::PictureSlot::Lit},
     {ButtonState::Pressed, "画板_按下", "编辑框_按下图片_透明度", "颜色选择器_按下图片",
-     "选择框_按下图片_继承统一设置", "_按下."},
+     "选择框_按下图片_继承统一设置", "_按下.", platform::PictureSlot::Disabled,
+     platform::PictureSlot::Pressed},
 }};
 
 inline const ButtonStateControls& ControlsOf(ButtonState state) {

@@ -10,7 +10,7 @@ packages=(
   libgdiplus libpng-dev zlib1g-dev
   fonts-wqy-microhei
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick dbus-daemon dbus-x11
+  xvfb xauth xdotool x11-utils imagemagick dbus-daemon dbus-x11 openbox wmctrl
   netpbm icoutils libtiff-tools
   clang libclang-rt-14-dev
 )

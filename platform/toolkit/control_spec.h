@@ -4,6 +4,7 @@
 // is written in these terms, and the toolkit builds widgets from it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,9 @@ struct ControlSpec {
   std::string normalPicture;
   std::string litPicture;
   std::string pressedPicture;
+  // Shape box fill, group box background or colour picker's colour (0x00BBGGRR); none: the
+  // toolkit's own.
+  std::optional<std::uint32_t> colour;
 };
 
 struct WindowSpec {
@@ -58,6 +62,10 @@ struct WindowSpec {
   int clientHeight = 0;
   // In the window's control order: searches by kind return controls in this order.
   std::vector<ControlSpec> controls;
+  // The order in which Tab moves the focus, by control name; the controls left out follow in
+  // the order they were created.
+  std::vector<std::string> tabOrder;
+  std::string icon;  // resource path of the window's icon; empty: none
 };
 
 }  // namespace platform
