@@ -198,6 +198,8 @@ void AddStatusStrip(WindowSpec& window) {
   link.normalPicture = ":/community/group.png";
   link.litPicture = ":/community/group-lit.png";
   Add(window, kCommunityBrowser, kind::kBrowserBox, kStatusStrip, {264, 8, 10, 10}).visible = false;
+  // Says which exported files could not be written; empty while every export succeeds.
+  Add(window, design::kExportResultLabel, kind::kLabel, kStatusStrip, {280, 3, 450, 20});
 }
 
 // Tab follows the reading order: group by group, each row from left to right.

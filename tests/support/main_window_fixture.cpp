@@ -13,6 +13,7 @@
 #include "app/program.h"
 #include "imaging/imaging.h"
 #include "platform/toolkit/qt_access.h"
+#include "shell/file_system.h"
 
 namespace testsupport {
 
@@ -27,6 +28,16 @@ void MainWindowTest::OpenWindow() {
   static char name[] = "brelvane-tests";
   static char* argv[] = {name, nullptr};
   application_ = std::make_unique<platform::Application>(argc, argv);
+  shell::SetShowItemInFolder([this](const std::string& path, bool) {
+    shownItems.push_back(path);
+    return true;
+  });
+  platform::Application::SetLinkOpener(
+      [this](const std::string& address) { openedLinks.push_back(address); });
+  platform::Application::SetFileChooser([this](const platform::FileDialogRequest& request) {
+    dialogRequests.push_back(request);
+    return chosenFile;
+  });
   app::InitProgramObjects();
   application_->SetExitRoutine(&app::OnProgramExit);
   imaging::StartImaging();
@@ -41,6 +52,9 @@ void MainWindowTest::CloseWindow() {
   application_->RunUntilClosed(*window_);  // returns at once: the window has closed
   window_.reset();
   application_.reset();
+  shell::SetShowItemInFolder(nullptr);
+  platform::Application::SetLinkOpener(nullptr);
+  platform::Application::SetFileChooser(nullptr);
 }
 
 void MainWindowTest::RestartWindow() {

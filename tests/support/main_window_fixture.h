@@ -6,6 +6,8 @@
 // run). Headless on the offscreen platform.
 
 #include <memory>
+#include <optional>
+#include <vector>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -40,6 +42,13 @@ class MainWindowTest : public ::testing::Test {
   void FocusIn(const char* control);
   void FocusOut(const char* control);
   void Click(const char* control);
+
+  // What the program asked the desktop to do: no test opens a file manager, a dialog or a link.
+  std::vector<std::string> shownItems;    // show-in-folder requests
+  std::vector<std::string> openedLinks;   // link-opener requests
+  std::vector<platform::FileDialogRequest> dialogRequests;
+  // The file dialog's answer: a path, or nothing for "cancelled".
+  std::optional<std::string> chosenFile;
 
  private:
   TempRunDirectory runDirectory_;

@@ -1,6 +1,7 @@
 # A private X display with a window manager, the program on it, and real input through XTEST.
 # Every process started here is tracked by its id, so that the exit trap ends exactly those.
-# Callers define fail MESSAGE.
+# Callers define fail MESSAGE; the functions leave their results in variables for them.
+# shellcheck disable=SC2034
 
 started_pids=()
 

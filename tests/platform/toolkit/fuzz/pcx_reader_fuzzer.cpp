@@ -6,8 +6,8 @@
 //   cmake --build build-fuzz --target pcx_reader_fuzzer
 //   build-fuzz/tests/platform/toolkit/fuzz/pcx_reader_fuzzer corpus/ -max_len=4096 \
 //     -rss_limit_mb=2048 -max_total_time=300
-// Seed the corpus with the .pcx files of tests/fixtures/make-odd-pictures.sh; keep every crash
-// or timeout it finds in tests/fixtures/pcx-regressions, which the reader's tests decode.
+// Seed the corpus with the .pcx files of tests/fixtures/make-odd-pictures.sh; turn every crash
+// or timeout it finds into a case of tests/platform/toolkit/pcx_reader_test.cpp.
 
 #include <cstddef>
 #include <cstdint>
