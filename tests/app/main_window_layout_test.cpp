@@ -154,7 +154,9 @@ TEST_F(MainWindowLayoutTest, EveryControlStandsAtItsPlaceWithItsInitialState) {
       EXPECT_EQ(widget->parentWidget()->objectName().toStdString(),
                 *c.parent ? c.parent : app::kMainWindow);
     }
-    if (std::string(c.kind) == kind::kCheckBox) EXPECT_TRUE(window_->Ticked(c.name));
+    if (std::string(c.kind) == kind::kCheckBox) {
+      EXPECT_TRUE(window_->Ticked(c.name));
+    }
   }
   EXPECT_EQ(window_->Tooltip("超级按钮_加QQ群"),
             "群号: " + std::string(app::kCommunityGroupNumber));
