@@ -230,5 +230,20 @@ TEST_F(SettingsTest, ASettingsFileThatCannotBeWrittenAtShutDownKeepsThePreviousO
   OpenWindow();
 }
 
+TEST_F(SettingsTest, ARunDirectoryThatCannotBeMadeLeavesEverythingWorkingButUnsaved) {
+  CloseWindow();
+  testsupport::WriteFile(runDirectory(), "a-file", {'x'});
+  const std::string unusable = runDirectory() + "/a-file/brelvane";
+  setenv("BRELVANE_HOME", unusable.c_str(), 1);
+  OpenWindow();
+  EXPECT_FALSE(design::Design().normalPicture.empty());
+  window().SetText(design::kLayerWidthBox, "240");
+  CloseWindow();
+  EXPECT_FALSE(fs::exists(unusable));
+  setenv("BRELVANE_HOME", runDirectory().c_str(), 1);
+  OpenWindow();
+  EXPECT_EQ(window().Text(design::kLayerWidthBox), "200");
+}
+
 }  // namespace
 }  // namespace settings
