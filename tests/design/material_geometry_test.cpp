@@ -2,6 +2,7 @@
 #include <QTest>
 #include <QWidget>
 #include <array>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,8 @@ struct EditCase {
   Geometry expected;
 };
 
+void PrintTo(const EditCase& c, std::ostream* out) { *out << c.name; }
+
 class MaterialBoxEditTest : public MaterialGeometryTest,
                             public ::testing::WithParamInterface<EditCase> {};
 
@@ -86,13 +89,16 @@ TEST_P(MaterialBoxEditTest, LeavingTheBoxAppliesItsPairOnlyWhenTheValueChanged) 
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, MaterialBoxEditTest,
+    Material, MaterialBoxEditTest,
     ::testing::Values(
         // Entering only remembers the box's value in its field.
         EditCase{"FocusWithoutTyping", kMaterialWidthBox, {}, false, {200, 0, 0, 0}},
         EditCase{"WidthTakesHeightFromItsBox", kMaterialWidthBox, {"150"}, true, {150, 100, 0, 0}},
         EditCase{"HeightTakesWidthFromItsBox", kMaterialHeightBox, {"7"}, true, {200, 7, 0, 0}},
-        EditCase{"ChangedAndBackBeforeLeaving", kMaterialWidthBox, {"150", "200"}, false,
+        EditCase{"ChangedAndBackBeforeLeaving",
+                 kMaterialWidthBox,
+                 {"150", "200"},
+                 false,
                  {200, 0, 0, 0}},
         EditCase{"FirstChangeOfXTakesYFromItsBox", kMaterialXBox, {"50"}, true, {0, 0, 50, 100}},
         EditCase{"NegativeY", kMaterialYBox, {"-30"}, true, {0, 0, 200, -30}},
@@ -155,8 +161,7 @@ TEST_F(MaterialGeometryTest, OnlyTheNormalCanvasFollowsTheMouseAndItsPlaceIsNotK
     const QPoint before(window().Left(row.canvas), window().Top(row.canvas));
     Drag(widget(row.canvas), QPoint(30, 20));
     const QPoint expected = row.state == ButtonState::Normal ? before + QPoint(30, 20) : before;
-    EXPECT_EQ(QPoint(window().Left(row.canvas), window().Top(row.canvas)), expected)
-        << row.canvas;
+    EXPECT_EQ(QPoint(window().Left(row.canvas), window().Top(row.canvas)), expected) << row.canvas;
   }
 
   // Dragged far past the backdrop, the canvas stays on it, clipped, and can be taken again.

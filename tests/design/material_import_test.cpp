@@ -88,8 +88,8 @@ void ExpectRedExactlyIn(const Geometry& rect) {
     int wrong = 0;
     for (int y = 0; y < picture.height; ++y) {
       for (int x = 0; x < picture.width; ++x) {
-        const bool inside = x >= rect[2] && x < rect[2] + rect[0] && y >= rect[3] &&
-                            y < rect[3] + rect[1];
+        const bool inside =
+            x >= rect[2] && x < rect[2] + rect[0] && y >= rect[3] && y < rect[3] + rect[1];
         const bool red = picture.pixels[static_cast<std::size_t>(y) * picture.width + x] == kRed;
         if (inside != red && wrong++ == 0) {
           ADD_FAILURE() << row.canvas << ": pixel " << x << "," << y << " is "
