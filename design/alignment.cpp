@@ -9,7 +9,8 @@
 namespace design {
 namespace {
 
-void PlaceCoordinate(platform::Window& window, Placement placement, int (platform::Window::*extent)(std::string_view) const,
+void PlaceCoordinate(platform::Window& window, Placement placement,
+                     int (platform::Window::*extent)(std::string_view) const,
                      std::int32_t materialExtent, std::int32_t& coordinate, const char* box) {
   if (placement == Placement::Unchanged) return;
   const std::optional<std::int32_t> value =
@@ -42,8 +43,7 @@ void Align(platform::Window& window, const AlignmentCommand& command) {
   MaterialRect& rect = Design().materialRect;
   ClearMaterialArea(window);
   PlaceCoordinate(window, command.x, &platform::Window::Width, rect.width, rect.x, kMaterialXBox);
-  PlaceCoordinate(window, command.y, &platform::Window::Height, rect.height, rect.y,
-                  kMaterialYBox);
+  PlaceCoordinate(window, command.y, &platform::Window::Height, rect.height, rect.y, kMaterialYBox);
   RenderAllStates(window);
 }
 

@@ -157,7 +157,7 @@ TEST_F(LayerStyleTest, UnifiedColourReachesOnlyTickedStatesUntilUnticked) {
   EXPECT_EQ(window().Colour(lit.colourPicker), kOlive);
   EXPECT_EQ(PictureColour(ButtonState::Lit), kOlive);
   EXPECT_EQ(window().Colour(pressed.colourPicker), kBlue);
-  EXPECT_EQ(PictureColour(ButtonState::Normal), kOlive);  // its own colour, rendered again
+  EXPECT_EQ(PictureColour(ButtonState::Normal), kOlive);  // unticked: keeps its own colour
   EXPECT_EQ(PictureColour(ButtonState::Pressed), kBlue);
 
   Click(lit.inheritBox);  // unticks it: the colour stays

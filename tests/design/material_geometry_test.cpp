@@ -4,6 +4,7 @@
 #include <array>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -138,6 +139,43 @@ TEST_F(MaterialGeometryTest, NewWidthRedrawsTheMaterialInAllThreePictures) {
     for (const Probe& p : kProbes) {
       EXPECT_EQ(picture.pixels[p.y * picture.width + p.x] == kRed, p.material)
           << row.canvas << " at " << p.x << "," << p.y;
+    }
+  }
+}
+
+// Any value may be typed; the material is drawn wherever it falls, or not at all.
+TEST_F(MaterialGeometryTest, ExtremeRectanglesRenderValidPictures) {
+  window().SetTicked(kLockBox, false);
+  LoadMaterial(window(), testsupport::WriteFile(runDirectory(), "m.png",
+                                                testsupport::MakePicture(48, 48, kRed)));
+  struct Case {
+    const char* width;
+    const char* height;
+    const char* x;
+    const char* y;
+  };
+  constexpr std::array<Case, 5> kCases{{
+      {"2147483647", "2147483647", "0", "0"},
+      {"2147483647", "2147483647", "2147483647", "2147483647"},
+      {"2147483647", "2147483647", "-2147483648", "-2147483648"},
+      {"-48", "-48", "100", "50"},
+      {"-2147483648", "-2147483648", "2147483647", "-2147483648"},
+  }};
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(std::string(c.width) + " x " + c.height + " at " + c.x + ", " + c.y);
+    for (const auto& [box, text] :
+         {std::pair{kMaterialWidthBox, c.width}, std::pair{kMaterialHeightBox, c.height},
+          std::pair{kMaterialXBox, c.x}, std::pair{kMaterialYBox, c.y}}) {
+      FocusIn(box);
+      Type(box, text);
+      FocusOut(box);
+    }
+    EXPECT_EQ(Of(Design().materialRect),
+              (Geometry{std::stoi(c.width), std::stoi(c.height), std::stoi(c.x), std::stoi(c.y)}));
+    for (const ButtonStateControls& row : kButtonStates) {
+      const testsupport::DecodedPicture picture =
+          Decode(PictureOf(Design(), static_cast<int>(row.state)));
+      EXPECT_TRUE(picture.valid && picture.width == 200 && picture.height == 100) << row.canvas;
     }
   }
 }

@@ -39,6 +39,14 @@ constexpr unsigned kRed = 0xFFFF0000;
 constexpr std::array<const char*, 4> kBoxes{kMaterialWidthBox, kMaterialHeightBox, kMaterialXBox,
                                             kMaterialYBox};
 
+Geometry BoxValues(platform::Window& window) {
+  Geometry values{};
+  for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+    values[i] = platform::TextToInt(window.Text(kBoxes[i]));
+  }
+  return values;
+}
+
 class MaterialImportTest : public testsupport::MainWindowTest {
  protected:
   void TearDown() override {
@@ -64,13 +72,7 @@ class MaterialImportTest : public testsupport::MainWindowTest {
     Click(kImportButton);
   }
 
-  Geometry Boxes() {
-    Geometry values{};
-    for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-      values[i] = platform::TextToInt(window().Text(kBoxes[i]));
-    }
-    return values;
-  }
+  Geometry Boxes() { return BoxValues(window()); }
 
   void SetBoxes(const std::array<const char*, 4>& texts) {
     for (std::size_t i = 0; i < kBoxes.size(); ++i) window().SetText(kBoxes[i], texts[i]);
@@ -187,9 +189,7 @@ struct ImportResult {
 ImportResult Inspect(platform::Window& window) {
   ImportResult result;
   result.rect = Of(Design().materialRect);
-  for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-    result.boxes[i] = platform::TextToInt(window.Text(kBoxes[i]));
-  }
+  result.boxes = BoxValues(window);
   result.imageWidth = Design().materialImage.GetWidth();
   result.fileBytesEmpty = Design().materialFileBytes.empty();
   return result;
@@ -324,7 +324,7 @@ TEST_F(MaterialImportTest, PicturesOfEveryKindAreMeasuredAndDrawnOrRefusedSafely
       {"bmp-rle8.bmp", 53, 39, true},
       {"bmp-rle4.bmp", 6, 2, true},
       {"bmp-as-dib.dib", 53, 39, true},
-      // The rows that are there are drawn; the missing ones are black.
+      // Cut short: the rows that are there are drawn.
       {"bmp-truncated.bmp", 53, 39, true},
       {"ico-several-sizes.ico", 48, 48, true},
       {"ico-png-256.ico", 256, 256, true},
@@ -367,7 +367,8 @@ TEST_F(MaterialImportTest, PicturesOfEveryKindAreMeasuredAndDrawnOrRefusedSafely
 TEST_F(MaterialImportTest, AnimatedGifShowsItsFirstFrame) {
   const testsupport::OddPictures& files = testsupport::OddPictures::Get();
   if (!files.error().empty()) GTEST_SKIP() << files.error();
-  // The first frame is red on a 51 x 37 screen of red; the second fills the screen blue.
+  // The first frame (20 x 10 at 5, 5) and the background of the 51 x 37 screen are red; the
+  // second frame fills the screen blue.
   window().SetTicked(kLockBox, false);
   LoadMaterial(window(), files.Path("gif-animated.gif"));
   ASSERT_EQ(Of(Design().materialRect), (Geometry{51, 37, 74, 31}));

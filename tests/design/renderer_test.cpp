@@ -1,8 +1,8 @@
 #include <QBuffer>
-#include <QColor>
 #include <QImage>
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
