@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <new>
 
 namespace platform {
 
@@ -45,7 +46,13 @@ bool ReadAll(int fd, Bytes& bytes) {
       if (errno == EINTR) continue;
       return false;
     }
-    bytes.insert(bytes.end(), buffer, buffer + got);
+    // A file that grows while it is read is still held to the limit.
+    if (static_cast<long long>(bytes.size()) + got > kReadableFileLimit) return false;
+    try {
+      bytes.insert(bytes.end(), buffer, buffer + got);
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
   }
 }
 
@@ -105,7 +112,7 @@ FileContent ReadFileContent(const std::string& path) {
   }
   struct stat info {};
   if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-      !ReadAll(fd.get(), content.bytes)) {
+      info.st_size > kReadableFileLimit || !ReadAll(fd.get(), content.bytes)) {
     content.bytes.clear();
     content.state = FileContent::State::kUnreadable;
     return content;

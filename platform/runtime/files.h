@@ -6,8 +6,14 @@
 
 namespace platform {
 
+// Files larger than this count as unreadable: nothing the program reads (settings, pictures
+// within the imaging layer's size limits) comes near it, and reading a stray huge file whole
+// would only exhaust memory.
+inline constexpr long long kReadableFileLimit = 1LL << 30;
+
 // The whole content of a file; empty when it cannot be read (missing, a folder, no
-// permission). Only regular files are read, so a pipe or a device never blocks the caller.
+// permission, larger than kReadableFileLimit). Only regular files are read, so a pipe or a
+// device never blocks the caller.
 Bytes ReadWholeFile(const std::string& path);
 
 // Creates the file or replaces its whole content. The bytes are written beside the file and

@@ -10,7 +10,18 @@ Canvas::Canvas(QWidget* parent, EventSink raise)
     : QWidget(parent), PictureBearer({PictureSlot::Background}), raise_(std::move(raise)) {}
 
 void Canvas::ClearArea(int x, int y, int width, int height) {
-  update(QRect(x, y, width, height).normalized());
+  // The area may lie anywhere, far outside the canvas; edges are computed wide so that no
+  // value of the material boxes overflows, and only what falls inside is repainted.
+  const qint64 left = std::min<qint64>(x, qint64{x} + width);
+  const qint64 top = std::min<qint64>(y, qint64{y} + height);
+  const qint64 right = std::min<qint64>(std::max<qint64>(x, qint64{x} + width), this->width());
+  const qint64 bottom =
+      std::min<qint64>(std::max<qint64>(y, qint64{y} + height), this->height());
+  const qint64 clippedLeft = std::max<qint64>(left, 0);
+  const qint64 clippedTop = std::max<qint64>(top, 0);
+  if (right <= clippedLeft || bottom <= clippedTop) return;
+  update(QRect(static_cast<int>(clippedLeft), static_cast<int>(clippedTop),
+               static_cast<int>(right - clippedLeft), static_cast<int>(bottom - clippedTop)));
 }
 
 void Canvas::BeginDrag() {

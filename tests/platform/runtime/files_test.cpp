@@ -42,6 +42,9 @@ TEST_F(FilesTest, ReadsBinaryContentWhole) {
 TEST_F(FilesTest, AnythingButARegularFileReadsEmptyWithoutBlocking) {
   std::filesystem::create_directory(PathOf("folder"));
   ASSERT_EQ(::mkfifo(PathOf("pipe").c_str(), 0600), 0);
+  // A sparse file past the read limit takes no disk space but would take the memory.
+  WriteRaw(PathOf("huge"), "");
+  ASSERT_EQ(::truncate(PathOf("huge").c_str(), platform::kReadableFileLimit + 1), 0);
   using State = platform::FileContent::State;
   struct Case {
     std::string path;
@@ -52,6 +55,7 @@ TEST_F(FilesTest, AnythingButARegularFileReadsEmptyWithoutBlocking) {
       {PathOf("missing"), State::kMissing},   {PathOf("missing/below"), State::kMissing},
       {PathOf("folder"), State::kUnreadable}, {PathOf("pipe"), State::kUnreadable},
       {"/dev/zero", State::kUnreadable},      {"", State::kMissing},
+      {PathOf("huge"), State::kUnreadable},
   };
   for (const Case& c : cases) {
     const platform::FileContent content = platform::ReadFileContent(c.path);
