@@ -1,6 +1,6 @@
 #pragma once
 
-// The real main window that the benchmarks render into, made once by the benchmark program.
+// The rendering cases, run against the real main window that the benchmark program makes.
 
 #include "platform/toolkit/window.h"
 
