@@ -1,21 +1,21 @@
 #pragma once
 
-// The picture formats the layer decodes, recognised from their first bytes, with the raw-format
-// identifier the library answers for each.
+// The picture formats the layer decodes, with the raw-format identifier the library answers
+// for each.
 
 #include <cstdint>
 #include <optional>
 #include <span>
 
 #include "platform/gdiplus/gdiplus_types.h"
+#include "platform/pictures/picture_format.h"
 
 namespace platform::gdiplus {
 
-enum class PictureFormat { Png, Jpeg, Gif, Bmp, Icon, Cursor, Tiff };
+using pictures::PictureFormat;
 
 struct PictureFormatInfo {
   PictureFormat format;
-  const char* readerName;  // the toolkit's image reader for it
   Guid rawFormat;
   bool multiFrame;  // may hold more frames than the one handed to the library
 };
@@ -36,10 +36,11 @@ constexpr Guid Icon = Make(0xB96B3CB5);
 
 bool SameGuid(const Guid& a, const Guid& b);
 
-// The format whose signature the bytes begin with; none for anything else, empty bytes
-// included.
+// The format of bytes the layer decodes: one the library reads too (PCX is not); none for
+// anything else, empty bytes included.
 std::optional<PictureFormat> DetectPictureFormat(std::span<const std::uint8_t> bytes);
 
+// For a format DetectPictureFormat answers.
 const PictureFormatInfo& FormatInfo(PictureFormat format);
 
 }  // namespace platform::gdiplus

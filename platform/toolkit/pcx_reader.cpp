@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/toolkit/picture_loader.h"
+#include "platform/pictures/picture_limits.h"
 
 namespace platform {
 namespace {
@@ -197,7 +197,7 @@ bool PcxPixelDataComplete(std::span<const std::uint8_t> bytes, const PcxHeader& 
 
 std::optional<QImage> DecodePcx(std::span<const std::uint8_t> bytes) {
   const std::optional<PcxHeader> header = ReadPcxHeader(bytes);
-  if (!header || !PictureFitsLimits(header->width, header->height)) return std::nullopt;
+  if (!header || !pictures::PictureFitsLimits(header->width, header->height)) return std::nullopt;
   // Checked before the picture is allocated, so a short file cannot claim a large picture.
   if (!PcxPixelDataComplete(bytes, *header)) return std::nullopt;
 

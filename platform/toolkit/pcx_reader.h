@@ -31,8 +31,8 @@ std::optional<PcxHeader> ReadPcxHeader(std::span<const std::uint8_t> bytes);
 bool PcxPixelDataComplete(std::span<const std::uint8_t> bytes, const PcxHeader& header);
 
 // The picture as 32-bit ARGB, opaque unless it has an alpha plane. Fails for a header this
-// reader refuses, for data that ends before the picture does, and for a picture over the
-// toolkit's size limits.
+// reader refuses, for data that ends before the picture does, and for a picture larger than
+// any picture may be.
 std::optional<QImage> DecodePcx(std::span<const std::uint8_t> bytes);
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "platform/gdiplus/bitmap_limits.h"
 #include "tests/platform/gdiplus/gdiplus_test_support.h"
+#include "tests/platform/pictures/picture_test_support.h"
 
 namespace gdiplus_test {
 namespace {
@@ -47,6 +49,9 @@ std::vector<HostileCase> HostileCases() {
       {"GIF screen claiming 65535 x 65535", picture("gif-screen-claims-65535x65535.gif"),
        status::OutOfMemory},
       {"GIF frame claiming 65535 x 65535", picture("gif-frame-claims-65535x65535.gif"), status::Ok},
+      // Its reader reports the frame's size yet decodes the whole screen: half a gigabyte.
+      {"GIF screen claiming 11000 x 11000", picturetest::GifWithScreen(11000, 11000),
+       status::OutOfMemory},
       {"PNG text chunk claiming 1952776229 bytes",
        ReadFileBytes(FixturePath("hostile", "png-text-chunk-claims-1952776229-bytes.png")),
        status::OutOfMemory},
@@ -59,14 +64,17 @@ std::vector<HostileCase> HostileCases() {
   return cases;
 }
 
+// A refusal comes before the memory a header claims is set aside, not after.
 TEST(HostilePictures, LoadAsAFailureOrACorrectPictureAndDrawSafely) {
   StartedLibrary started;
   const std::vector<HostileCase> cases = HostileCases();
   ASSERT_GT(cases.size(), 10u) << "the hostile fixtures are missing";
+  const std::int64_t peakBefore = picturetest::PeakMemoryMegabytes();
   for (const HostileCase& c : cases) {
     SCOPED_TRACE(c.name);
     Handle bitmap = &bitmap;
     const Status loaded = DecodeBytes(c.bytes, &bitmap);
+    EXPECT_LT(picturetest::PeakMemoryMegabytes() - peakBefore, picturetest::kClaimActedOnMegabytes);
     if (c.expected != status::Ok) {
       EXPECT_EQ(loaded, c.expected);
     }

@@ -15,8 +15,8 @@
 #include <optional>
 #include <span>
 
+#include "platform/pictures/picture_limits.h"
 #include "platform/toolkit/pcx_reader.h"
-#include "platform/toolkit/picture_loader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::optional<QImage> image = platform::DecodePcx(bytes);
   if (!image) return 0;
   if (!complete || image->width() != header->width || image->height() != header->height ||
-      !platform::PictureFitsLimits(image->width(), image->height())) {
+      !platform::pictures::PictureFitsLimits(image->width(), image->height())) {
     std::abort();
   }
   return 0;

@@ -1,11 +1,11 @@
-#include "platform/gdiplus/quiet_image_warnings.h"
+#include "platform/pictures/quiet_image_warnings.h"
 
 #include <QString>
 #include <QtGlobal>
 #include <cstring>
 #include <thread>
 
-namespace platform::gdiplus {
+namespace platform::pictures {
 namespace {
 
 std::mutex quietMutex;
@@ -38,4 +38,4 @@ QuietImageWarnings::~QuietImageWarnings() {
   quietThread = {};
 }
 
-}  // namespace platform::gdiplus
+}  // namespace platform::pictures
