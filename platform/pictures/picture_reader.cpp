@@ -52,8 +52,16 @@ PictureReader::PictureReader(std::span<const std::uint8_t> bytes, PictureFormat 
 QImage PictureReader::Read() {
   const QSize claimed = reader_.size();  // invalid where the reader cannot tell beforehand
   if (claimed.isValid() && !Fits(claimed)) return {};
-  QImage image = reader_.read();
-  if (image.isNull() || !Fits(image.size())) return {};
+  // Readers fill only the rows the file holds: a truncated file would leave the rest as
+  // whatever memory held before. Reading into a cleared picture of the claimed size makes the
+  // missing rows transparent black instead.
+  QImage image;
+  const QImage::Format format = reader_.imageFormat();
+  if (claimed.isValid() && format != QImage::Format_Invalid) {
+    image = QImage(claimed, format);
+    if (!image.isNull()) image.fill(0);
+  }
+  if (!reader_.read(&image) || image.isNull() || !Fits(image.size())) return {};
   return image;
 }
 

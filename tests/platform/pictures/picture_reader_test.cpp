@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImage>
 #include <array>
+#include <vector>
 
 #include "tests/platform/pictures/picture_test_support.h"
 
@@ -54,6 +57,39 @@ TEST(PictureReader, ReadsWithTheFormatsReaderTheLargestIconEntryWithinTheLimits)
     ASSERT_EQ(image.size(), QSize(c.width, c.height));
     if (c.centre != 0) {
       EXPECT_EQ(image.pixel(c.width / 2, c.height / 2), c.centre);
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Leaves freed heap blocks full of a pattern, as a long-running program's heap is.
+void DirtyTheHeap() {
+  std::vector<std::vector<std::uint8_t>> blocks;
+  for (int i = 0; i < 64; ++i) blocks.emplace_back(64 * 64 * 4, std::uint8_t{0xAB});
+}
+
+TEST(PictureReader, RowsMissingFromATruncatedFileAreTransparentBlackNotOldMemory) {
+  QImage whole(64, 64, QImage::Format_RGB32);
+  whole.fill(0xFF00FF00);
+  QByteArray encoded;
+  QBuffer buffer(&encoded);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(whole.save(&buffer, "BMP"));
+  const Bytes cut(encoded.begin(), encoded.begin() + encoded.size() / 2);
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    DirtyTheHeap();
+    PictureReader reader(cut, PictureFormat::Bmp);
+    const QImage image = reader.Read().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(image.size(), QSize(64, 64));
+    for (int y = 0; y < 64; ++y) {
+      for (int x = 0; x < 64; ++x) {
+        const QRgb pixel = image.pixel(x, y);
+        ASSERT_TRUE(pixel == 0xFF00FF00 || qAlpha(pixel) == 0 || pixel == 0xFF000000)
+            << std::hex << pixel << " at " << std::dec << x << "," << y;
+      }
     }
   }
 }
