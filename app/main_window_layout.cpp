@@ -15,9 +15,9 @@
 namespace app {
 namespace {
 
-using platform::ControlSpec;
+using platform::ControlLayout;
 using platform::InputFilter;
-using platform::WindowSpec;
+using platform::WindowLayout;
 namespace kind = platform::kind;
 
 // Colours of the window's initial state (0x00BBGGRR); the settings file replaces them once the
@@ -32,9 +32,9 @@ struct Place {
   int height;
 };
 
-ControlSpec& Add(WindowSpec& window, const char* name, const char* kind, const char* parent,
-                 Place place, std::string caption = {}) {
-  ControlSpec control;
+ControlLayout& Add(WindowLayout& window, const char* name, const char* kind, const char* parent,
+                   Place place, std::string caption = {}) {
+  ControlLayout control;
   control.name = name;
   control.kind = kind;
   control.parent = parent;
@@ -47,23 +47,23 @@ ControlSpec& Add(WindowSpec& window, const char* name, const char* kind, const c
   return window.controls.back();
 }
 
-ControlSpec& AddEditBox(WindowSpec& window, const char* name, const char* parent, Place place,
-                        const char* text, InputFilter filter = InputFilter::DigitsAndMinus) {
-  ControlSpec& box = Add(window, name, kind::kEditBox, parent, place, text);
+ControlLayout& AddEditBox(WindowLayout& window, const char* name, const char* parent, Place place,
+                          const char* text, InputFilter filter = InputFilter::DigitsAndMinus) {
+  ControlLayout& box = Add(window, name, kind::kEditBox, parent, place, text);
   box.filter = filter;
   return box;
 }
 
-ControlSpec& AddCheckBox(WindowSpec& window, const char* name, const char* parent, Place place,
-                         const char* caption) {
-  ControlSpec& box = Add(window, name, kind::kCheckBox, parent, place, caption);
+ControlLayout& AddCheckBox(WindowLayout& window, const char* name, const char* parent, Place place,
+                           const char* caption) {
+  ControlLayout& box = Add(window, name, kind::kCheckBox, parent, place, caption);
   box.ticked = true;
   return box;
 }
 
-ControlSpec& AddColourPicker(WindowSpec& window, const char* name, const char* parent, Place place,
-                             std::uint32_t colour) {
-  ControlSpec& picker = Add(window, name, kind::kColourPicker, parent, place);
+ControlLayout& AddColourPicker(WindowLayout& window, const char* name, const char* parent,
+                               Place place, std::uint32_t colour) {
+  ControlLayout& picker = Add(window, name, kind::kColourPicker, parent, place);
   picker.colour = colour;
   return picker;
 }
@@ -71,7 +71,7 @@ ControlSpec& AddColourPicker(WindowSpec& window, const char* name, const char* p
 constexpr const char* kUnifiedGroup = "分组框1";
 constexpr const char* kMaterialGroup = "分组框5";
 
-void AddContainers(WindowSpec& window) {
+void AddContainers(WindowLayout& window) {
   Add(window, design::kBackdrop, kind::kShapeBox, "", {5, 5, 424, 385}).colour = kInitialBackdrop;
   Add(window, design::kDemoGroup, kind::kGroupBox, "", {5, 399, 424, 128},
       "效果演示: 超级按钮,图形按钮 ")
@@ -85,7 +85,7 @@ void AddContainers(WindowSpec& window) {
   Add(window, kStatusStrip, kind::kShapeBox, "", {0, 528, 792, 25});
 }
 
-void AddPreviews(WindowSpec& window) {
+void AddPreviews(WindowLayout& window) {
   const std::array<int, 3> canvasTops{19, 139, 260};
   for (const design::ButtonStateControls& state : design::kButtonStates) {
     const int top = canvasTops[static_cast<int>(state.state)];
@@ -97,7 +97,7 @@ void AddPreviews(WindowSpec& window) {
       {214, 18, 200, 100});
 }
 
-void AddUnifiedSettings(WindowSpec& window) {
+void AddUnifiedSettings(WindowLayout& window) {
   Add(window, "透明标签1", kind::kLabel, kUnifiedGroup, {8, 16, 48, 24}, "幕布颜色");
   AddColourPicker(window, design::kBackdropColourPicker, kUnifiedGroup, {66, 16, 80, 24},
                   kInitialBackdrop);
@@ -131,7 +131,7 @@ constexpr std::array<StateGroup, 3> kStateGroups{{
      InputFilter::DigitsAndMinus, nullptr},
 }};
 
-void AddStateGroup(WindowSpec& window, const StateGroup& row) {
+void AddStateGroup(WindowLayout& window, const StateGroup& row) {
   const design::ButtonStateControls& state = design::ControlsOf(row.state);
   Add(window, row.colourLabel, kind::kLabel, row.group, {8, 24, 48, 24}, "图层颜色");
   AddColourPicker(window, state.colourPicker, row.group, {66, 24, 80, 24}, kInitialLayerColour);
@@ -160,10 +160,10 @@ constexpr std::array<AlignmentButton, 7> kAlignmentButtons{{
     {"图形按钮_双向居中", "centre-both"},
 }};
 
-void AddAlignmentButtons(WindowSpec& window) {
+void AddAlignmentButtons(WindowLayout& window) {
   int left = 8;
   for (const AlignmentButton& button : kAlignmentButtons) {
-    ControlSpec& control =
+    ControlLayout& control =
         Add(window, button.name, kind::kPictureButton, kMaterialGroup, {left, 24, 24, 24});
     const std::string stem = std::string(":/align/") + button.artwork;
     control.normalPicture = stem + ".png";
@@ -173,7 +173,7 @@ void AddAlignmentButtons(WindowSpec& window) {
   }
 }
 
-void AddMaterialControls(WindowSpec& window) {
+void AddMaterialControls(WindowLayout& window) {
   AddAlignmentButtons(window);
   Add(window, design::kMaterialDialog, kind::kCommonDialog, kMaterialGroup, {250, 24, 26, 26})
       .visible = false;
@@ -189,11 +189,11 @@ void AddMaterialControls(WindowSpec& window) {
       "导出3种图片");
 }
 
-void AddStatusStrip(WindowSpec& window) {
+void AddStatusStrip(WindowLayout& window) {
   Add(window, kVersionCaptionLabel, kind::kLabel, kStatusStrip, {6, 3, 32, 20}, "版本:");
   Add(window, kVersionLabel, kind::kLabel, kStatusStrip, {38, 3, 42, 20}, kInitialVersionText);
-  ControlSpec& link = Add(window, kCommunityLinkButton, kind::kSuperButton, kStatusStrip,
-                          {86, 3, 154, 20}, "开发交流群:" + std::string(kCommunityGroupNumber));
+  ControlLayout& link = Add(window, kCommunityLinkButton, kind::kSuperButton, kStatusStrip,
+                            {86, 3, 154, 20}, "开发交流群:" + std::string(kCommunityGroupNumber));
   link.tooltip = "群号: " + std::string(kCommunityGroupNumber);
   link.normalPicture = ":/community/group.png";
   link.litPicture = ":/community/group-lit.png";
@@ -218,8 +218,8 @@ std::vector<std::string> TabOrder() {
 
 }  // namespace
 
-WindowSpec MainWindowSpec() {
-  WindowSpec window;
+WindowLayout MainWindowLayout() {
+  WindowLayout window;
   window.name = kMainWindow;
   window.caption = "Brelvane";
   window.left = 50;

@@ -82,7 +82,7 @@ int StartRoutine(int argc, char** argv) {
   RunModuleInitialisers();
   {
     std::unique_ptr<platform::Window> window =
-        application.LoadWindow(MainWindowSpec(), &WireMainWindow);
+        application.LoadWindow(MainWindowLayout(), &WireMainWindow);
     application.RunUntilClosed(*window);
   }
   return 0;

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     application.SetExitRoutine(&app::OnProgramExit);
     imaging::StartImaging();
     std::unique_ptr<platform::Window> window =
-        application.LoadWindow(app::MainWindowSpec(), &app::WireMainWindow);
+        application.LoadWindow(app::MainWindowLayout(), &app::WireMainWindow);
     bench::RegisterRenderBenchmarks(*window);
     if (benchmark::RunSpecifiedBenchmarks() == 0) exitCode = 1;
     benchmark::Shutdown();

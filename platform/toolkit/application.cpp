@@ -31,9 +31,9 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
 
 Application::~Application() { impl_->RunExitRoutine(); }
 
-std::unique_ptr<Window> Application::LoadWindow(const WindowSpec& spec,
+std::unique_ptr<Window> Application::LoadWindow(const WindowLayout& layout,
                                                 const std::function<void(Window&)>& wire) {
-  auto window = std::make_unique<toolkit::QtWindow>(spec);
+  auto window = std::make_unique<toolkit::QtWindow>(layout);
   if (wire) wire(*window);
   window->RaiseCreated();
   window->Show();

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/toolkit/control_spec.h"
+#include "platform/toolkit/control_layout.h"
 #include "platform/toolkit/window.h"
 
 namespace platform {
@@ -21,7 +21,7 @@ class Application {
 
   // Creates the window and every control of the description, lets wire() connect the event
   // handlers, raises the window's Created event and shows the window; returns it.
-  std::unique_ptr<Window> LoadWindow(const WindowSpec& spec,
+  std::unique_ptr<Window> LoadWindow(const WindowLayout& layout,
                                      const std::function<void(Window&)>& wire);
 
   // Runs the message loop until the window has closed. Closing raises the window's Destroying

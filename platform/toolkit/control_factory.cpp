@@ -18,80 +18,80 @@
 namespace platform::toolkit {
 namespace {
 
-QString Caption(const ControlSpec& spec) { return QString::fromStdString(spec.caption); }
+QString Caption(const ControlLayout& layout) { return QString::fromStdString(layout.caption); }
 
-void LoadPictures(PictureBearer& bearer, const ControlSpec& spec) {
+void LoadPictures(PictureBearer& bearer, const ControlLayout& layout) {
   const std::array<std::pair<PictureSlot, const std::string*>, 3> files{{
-      {PictureSlot::Normal, &spec.normalPicture},
-      {PictureSlot::Lit, &spec.litPicture},
-      {PictureSlot::Pressed, &spec.pressedPicture},
+      {PictureSlot::Normal, &layout.normalPicture},
+      {PictureSlot::Lit, &layout.litPicture},
+      {PictureSlot::Pressed, &layout.pressedPicture},
   }};
   for (const auto& [slot, path] : files) {
     if (!path->empty()) bearer.LoadPictureFile(slot, QString::fromStdString(*path));
   }
 }
 
-QWidget* MakeShapeBox(const ControlSpec& spec, QWidget* parent, const EventSink&) {
+QWidget* MakeShapeBox(const ControlLayout& layout, QWidget* parent, const EventSink&) {
   auto* box = new ShapeBox(parent);
-  if (spec.colour) box->SetFillColour(*spec.colour);
+  if (layout.colour) box->SetFillColour(*layout.colour);
   return box;
 }
 
-QWidget* MakeGroupBox(const ControlSpec& spec, QWidget* parent, const EventSink&) {
+QWidget* MakeGroupBox(const ControlLayout& layout, QWidget* parent, const EventSink&) {
   auto* box = new GroupBox(parent);
-  box->setTitle(Caption(spec));
-  if (spec.colour) box->SetBackgroundColour(*spec.colour);
+  box->setTitle(Caption(layout));
+  if (layout.colour) box->SetBackgroundColour(*layout.colour);
   return box;
 }
 
-QWidget* MakeCanvas(const ControlSpec&, QWidget* parent, const EventSink& raise) {
+QWidget* MakeCanvas(const ControlLayout&, QWidget* parent, const EventSink& raise) {
   return new Canvas(parent, raise);
 }
 
-QWidget* MakePictureButton(const ControlSpec& spec, QWidget* parent, const EventSink&) {
+QWidget* MakePictureButton(const ControlLayout& layout, QWidget* parent, const EventSink&) {
   auto* button = new PictureButton(parent);
-  LoadPictures(*button, spec);
+  LoadPictures(*button, layout);
   return button;
 }
 
-QWidget* MakeSuperButton(const ControlSpec& spec, QWidget* parent, const EventSink&) {
+QWidget* MakeSuperButton(const ControlLayout& layout, QWidget* parent, const EventSink&) {
   auto* button = new SuperButton(parent);
-  button->setText(Caption(spec));
-  LoadPictures(*button, spec);
+  button->setText(Caption(layout));
+  LoadPictures(*button, layout);
   return button;
 }
 
-QWidget* MakeButton(const ControlSpec& spec, QWidget* parent, const EventSink&) {
-  return new QPushButton(Caption(spec), parent);
+QWidget* MakeButton(const ControlLayout& layout, QWidget* parent, const EventSink&) {
+  return new QPushButton(Caption(layout), parent);
 }
 
-QWidget* MakeEditBox(const ControlSpec& spec, QWidget* parent, const EventSink&) {
-  auto* box = new EditBox(parent, spec.filter);
-  box->setText(Caption(spec));
+QWidget* MakeEditBox(const ControlLayout& layout, QWidget* parent, const EventSink&) {
+  auto* box = new EditBox(parent, layout.filter);
+  box->setText(Caption(layout));
   return box;
 }
 
-QWidget* MakeCheckBox(const ControlSpec& spec, QWidget* parent, const EventSink&) {
-  auto* box = new QCheckBox(Caption(spec), parent);
-  box->setChecked(spec.ticked);
+QWidget* MakeCheckBox(const ControlLayout& layout, QWidget* parent, const EventSink&) {
+  auto* box = new QCheckBox(Caption(layout), parent);
+  box->setChecked(layout.ticked);
   return box;
 }
 
-QWidget* MakeColourPicker(const ControlSpec& spec, QWidget* parent, const EventSink& raise) {
+QWidget* MakeColourPicker(const ControlLayout& layout, QWidget* parent, const EventSink& raise) {
   auto* picker = new ColourPicker(parent, raise);
-  picker->SetColour(spec.colour.value_or(0));
+  picker->SetColour(layout.colour.value_or(0));
   return picker;
 }
 
-QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent, const EventSink&) {
-  auto* label = new QLabel(Caption(spec), parent);
+QWidget* MakeLabel(const ControlLayout& layout, QWidget* parent, const EventSink&) {
+  auto* label = new QLabel(Caption(layout), parent);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return label;
 }
 
 struct KindEntry {
   const char* kind;
-  QWidget* (*make)(const ControlSpec&, QWidget*, const EventSink&);  // null: no widget
+  QWidget* (*make)(const ControlLayout&, QWidget*, const EventSink&);  // null: no widget
 };
 
 const std::array<KindEntry, 12> kKinds{{
@@ -142,14 +142,15 @@ bool HasWidget(const std::string& kind) {
   return entry && entry->make;
 }
 
-QWidget* CreateControlWidget(const ControlSpec& spec, QWidget* parent, const EventSink& raise) {
-  const KindEntry* entry = EntryOf(spec.kind);
+QWidget* CreateControlWidget(const ControlLayout& layout, QWidget* parent, const EventSink& raise) {
+  const KindEntry* entry = EntryOf(layout.kind);
   if (!entry || !entry->make) return nullptr;
-  QWidget* widget = entry->make(spec, parent, raise);
-  widget->setObjectName(QString::fromStdString(spec.name));
-  widget->setGeometry(spec.left, spec.top, std::max(0, spec.width), std::max(0, spec.height));
-  if (!spec.tooltip.empty()) widget->setToolTip(QString::fromStdString(spec.tooltip));
-  if (!spec.visible) widget->hide();
+  QWidget* widget = entry->make(layout, parent, raise);
+  widget->setObjectName(QString::fromStdString(layout.name));
+  widget->setGeometry(layout.left, layout.top, std::max(0, layout.width),
+                      std::max(0, layout.height));
+  if (!layout.tooltip.empty()) widget->setToolTip(QString::fromStdString(layout.tooltip));
+  if (!layout.visible) widget->hide();
   if (auto* button = dynamic_cast<QAbstractButton*>(widget)) {
     QObject::connect(button, &QAbstractButton::clicked, button,
                      [raise] { raise(ControlEvent::Clicked); });

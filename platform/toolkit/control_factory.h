@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "platform/toolkit/control_spec.h"
+#include "platform/toolkit/control_layout.h"
 #include "platform/toolkit/event_sink.h"
 
 namespace platform::toolkit {
@@ -14,6 +14,6 @@ bool HasWidget(const std::string& kind);
 
 // The control's widget inside parent, named, placed, with its caption, state and pictures,
 // reporting its events to raise; null for an unknown kind or one without a widget.
-QWidget* CreateControlWidget(const ControlSpec& spec, QWidget* parent, const EventSink& raise);
+QWidget* CreateControlWidget(const ControlLayout& layout, QWidget* parent, const EventSink& raise);
 
 }  // namespace platform::toolkit

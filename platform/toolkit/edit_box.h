@@ -6,7 +6,7 @@
 
 #include <QLineEdit>
 
-#include "platform/toolkit/control_spec.h"
+#include "platform/toolkit/control_layout.h"
 
 namespace platform::toolkit {
 

@@ -53,20 +53,20 @@ int NotNegative(int value) { return std::max(0, value); }
 
 }  // namespace
 
-QtWindow::QtWindow(const WindowSpec& spec)
+QtWindow::QtWindow(const WindowLayout& layout)
     : topLevel_(std::make_unique<TopLevelWidget>([this] { OnCloseRequested(); })) {
-  topLevel_->setObjectName(QString::fromStdString(spec.name));
-  topLevel_->setWindowTitle(QString::fromStdString(spec.caption));
+  topLevel_->setObjectName(QString::fromStdString(layout.name));
+  topLevel_->setWindowTitle(QString::fromStdString(layout.caption));
   topLevel_->setFont(WindowFont());
-  if (!spec.icon.empty()) topLevel_->setWindowIcon(QIcon(QString::fromStdString(spec.icon)));
-  topLevel_->setGeometry(spec.left, spec.top, NotNegative(spec.clientWidth),
-                         NotNegative(spec.clientHeight));
-  topLevel_->setFixedSize(NotNegative(spec.clientWidth), NotNegative(spec.clientHeight));
+  if (!layout.icon.empty()) topLevel_->setWindowIcon(QIcon(QString::fromStdString(layout.icon)));
+  topLevel_->setGeometry(layout.left, layout.top, NotNegative(layout.clientWidth),
+                         NotNegative(layout.clientHeight));
+  topLevel_->setFixedSize(NotNegative(layout.clientWidth), NotNegative(layout.clientHeight));
 
-  controls_.reserve(spec.controls.size() + 1);
-  controls_.push_back({spec.name, kind::kWindow, topLevel_.get(), topLevel_->geometry(), {}});
-  indexByName_.emplace(spec.name, 0);
-  for (const ControlSpec& control : spec.controls) {
+  controls_.reserve(layout.controls.size() + 1);
+  controls_.push_back({layout.name, kind::kWindow, topLevel_.get(), topLevel_->geometry(), {}});
+  indexByName_.emplace(layout.name, 0);
+  for (const ControlLayout& control : layout.controls) {
     QWidget* parent = topLevel_.get();
     if (QWidget* container = WidgetOf(control.parent)) parent = container;
     const std::size_t index = controls_.size();
@@ -77,7 +77,7 @@ QtWindow::QtWindow(const WindowSpec& spec)
     controls_.push_back({control.name, control.kind, widget, place, {}});
     indexByName_.emplace(control.name, index);
   }
-  ApplyTabOrder(spec.tabOrder);
+  ApplyTabOrder(layout.tabOrder);
 }
 
 QtWindow::~QtWindow() {

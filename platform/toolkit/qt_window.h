@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/toolkit/control_spec.h"
+#include "platform/toolkit/control_layout.h"
 #include "platform/toolkit/window.h"
 
 namespace platform::toolkit {
@@ -22,7 +22,7 @@ class DropRelay;
 
 class QtWindow : public Window {
  public:
-  explicit QtWindow(const WindowSpec& spec);
+  explicit QtWindow(const WindowLayout& layout);
   ~QtWindow() override;
 
   // Program life, driven by the application.

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/runtime/bytes.h"
-#include "platform/toolkit/control_spec.h"
+#include "platform/toolkit/control_layout.h"
 
 namespace platform {
 

@@ -116,7 +116,7 @@ std::string Joined(const Names& names) {
 
 class MainWindowLayoutTest : public ::testing::Test {
  protected:
-  void SetUp() override { window_ = application_.LoadWindow(app::MainWindowSpec(), {}); }
+  void SetUp() override { window_ = application_.LoadWindow(app::MainWindowLayout(), {}); }
 
   platform::Application application_{g_argc, g_argv};
   std::unique_ptr<platform::Window> window_;
@@ -125,7 +125,7 @@ class MainWindowLayoutTest : public ::testing::Test {
 TEST_F(MainWindowLayoutTest, EveryControlStandsAtItsPlaceWithItsInitialState) {
   // Every control, and no other.
   Names described, expected, extra, missing;
-  for (const platform::ControlSpec& control : app::MainWindowSpec().controls) {
+  for (const platform::ControlLayout& control : app::MainWindowLayout().controls) {
     described.push_back(control.name);
   }
   for (const Expected& c : kControls) expected.push_back(c.name);

@@ -24,7 +24,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     app::InitProgramObjects();
-    window_ = application_.LoadWindow(app::MainWindowSpec(), &app::WireMainWindow);
+    window_ = application_.LoadWindow(app::MainWindowLayout(), &app::WireMainWindow);
   }
 
   void TearDown() override {
@@ -38,7 +38,7 @@ class MainWindowTest : public ::testing::Test {
   // Everything a user can see of every control.
   std::vector<std::string> Snapshot() const {
     std::vector<std::string> state;
-    for (const platform::ControlSpec& control : app::MainWindowSpec().controls) {
+    for (const platform::ControlLayout& control : app::MainWindowLayout().controls) {
       const std::string_view name = control.name;
       state.push_back(
           control.name + "|" + window_->Text(name) + "|" + std::to_string(window_->Ticked(name)) +

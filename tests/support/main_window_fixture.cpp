@@ -41,7 +41,7 @@ void MainWindowTest::OpenWindow() {
   app::InitProgramObjects();
   application_->SetExitRoutine(&app::OnProgramExit);
   imaging::StartImaging();
-  window_ = application_->LoadWindow(app::MainWindowSpec(), &app::WireMainWindow);
+  window_ = application_->LoadWindow(app::MainWindowLayout(), &app::WireMainWindow);
   QWidget* top = platform::TopLevelOf(*window_);
   top->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(top));
@@ -100,7 +100,8 @@ std::string WriteFile(const std::string& folder, const std::string& name,
                       const platform::Bytes& bytes) {
   const std::string path = folder + "/" + name;
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 
@@ -113,9 +114,8 @@ DecodedPixel DecodedPicture::at(int x, int y) const {
 DecodedPicture Decode(const platform::Bytes& bytes) {
   DecodedPicture picture;
   QImage image;
-  if (bytes.empty() ||
-      !image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
-                          static_cast<int>(bytes.size()), "PNG")) {
+  if (bytes.empty() || !image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                           static_cast<int>(bytes.size()), "PNG")) {
     return picture;
   }
   image = image.convertToFormat(QImage::Format_ARGB32);

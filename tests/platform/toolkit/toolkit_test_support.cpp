@@ -15,9 +15,9 @@ int g_argc = 1;
 char g_programName[] = "platform_toolkit_tests";
 char* g_argv[] = {g_programName, nullptr};
 
-platform::ControlSpec Control(const char* name, const char* kind, const char* parent, QRect place,
-                              std::string caption = {}) {
-  platform::ControlSpec control;
+platform::ControlLayout Control(const char* name, const char* kind, const char* parent, QRect place,
+                                std::string caption = {}) {
+  platform::ControlLayout control;
   control.name = name;
   control.kind = kind;
   control.parent = parent;
@@ -31,17 +31,17 @@ platform::ControlSpec Control(const char* name, const char* kind, const char* pa
 
 }  // namespace
 
-platform::WindowSpec SampleWindowSpec() {
+platform::WindowLayout SampleWindowLayout() {
   namespace kind = platform::kind;
-  platform::WindowSpec spec;
-  spec.name = kWindow;
-  spec.caption = "样例";
-  spec.left = 50;
-  spec.top = 50;
-  spec.clientWidth = 320;
-  spec.clientHeight = 260;
+  platform::WindowLayout layout;
+  layout.name = kWindow;
+  layout.caption = "样例";
+  layout.left = 50;
+  layout.top = 50;
+  layout.clientWidth = 320;
+  layout.clientHeight = 260;
 
-  auto& controls = spec.controls;
+  auto& controls = layout.controls;
   controls.push_back(Control(kShape, kind::kShapeBox, "", {0, 0, 320, 120}));
   controls.back().colour = kShapeFill;
   controls.push_back(Control(kCanvas, kind::kCanvas, kShape, {10, 10, 40, 20}));
@@ -63,7 +63,7 @@ platform::WindowSpec SampleWindowSpec() {
   controls.push_back(Control(kDialog, kind::kCommonDialog, kGroup, {150, 80, 26, 26}));
   controls.push_back(Control(kBrowser, kind::kBrowserBox, "", {300, 0, 10, 10}));
   controls.back().visible = false;
-  return spec;
+  return layout;
 }
 
 platform::Bytes MakePng(int width, int height, QColor fill, QRect clear) {
@@ -96,7 +96,7 @@ ToolkitTest::ToolkitTest() : application_(g_argc, g_argv) {}
 ToolkitTest::~ToolkitTest() { window_.reset(); }
 
 void ToolkitTest::Load(const std::function<void(platform::Window&)>& wire) {
-  window_ = application_.LoadWindow(SampleWindowSpec(), wire);
+  window_ = application_.LoadWindow(SampleWindowLayout(), wire);
 }
 
 QWidget* ToolkitTest::Widget(std::string_view name) const {

@@ -14,7 +14,7 @@
 
 #include "platform/runtime/bytes.h"
 #include "platform/toolkit/application.h"
-#include "platform/toolkit/control_spec.h"
+#include "platform/toolkit/control_layout.h"
 #include "platform/toolkit/window.h"
 
 namespace toolkittest {
@@ -38,7 +38,7 @@ inline constexpr const char* kDialog = "通用对话框_开";
 inline constexpr const char* kBrowser = "超文本浏览框_链";
 inline constexpr std::uint32_t kShapeFill = 0x00FF00;  // green
 
-platform::WindowSpec SampleWindowSpec();
+platform::WindowLayout SampleWindowLayout();
 
 // A PNG of the given size filled with a colour, fully transparent inside `clear`.
 platform::Bytes MakePng(int width, int height, QColor fill, QRect clear = {});

@@ -18,16 +18,16 @@ using Names = std::vector<std::string>;
 class WindowTest : public ToolkitTest {};
 
 TEST_F(WindowTest, FindsControlsOfAKindInTheWindowsControlOrder) {
-  platform::WindowSpec spec = SampleWindowSpec();
+  platform::WindowLayout layout = SampleWindowLayout();
   // Interleave kinds and depths: the order is the list's, not the widget tree's.
-  platform::ControlSpec late;
+  platform::ControlLayout late;
   late.name = "编辑框_最后";
   late.kind = platform::kind::kEditBox;
-  spec.controls.push_back(late);
+  layout.controls.push_back(late);
   late.name = "编辑框_早";
   late.parent = kShape;
-  spec.controls.insert(spec.controls.begin() + 1, late);
-  window_ = application_.LoadWindow(spec, {});
+  layout.controls.insert(layout.controls.begin() + 1, late);
+  window_ = application_.LoadWindow(layout, {});
 
   const std::array<std::pair<const char*, Names>, 4> cases{{
       {platform::kind::kEditBox, {"编辑框_早", kDigits, kDecimal, kAnyText, "编辑框_最后"}},

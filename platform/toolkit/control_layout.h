@@ -30,7 +30,7 @@ inline constexpr const char* kBrowserBox = "超文本浏览框";
 // Which typed characters an edit box accepts (control characters always pass).
 enum class InputFilter { None, DigitsAndMinus, DigitsMinusAndPoint };
 
-struct ControlSpec {
+struct ControlLayout {
   std::string name;
   std::string kind;    // one of the kind names above
   std::string parent;  // empty: the window itself
@@ -53,7 +53,7 @@ struct ControlSpec {
   std::optional<std::uint32_t> colour;
 };
 
-struct WindowSpec {
+struct WindowLayout {
   std::string name;
   std::string caption;
   int left = 0;
@@ -61,7 +61,7 @@ struct WindowSpec {
   int clientWidth = 0;
   int clientHeight = 0;
   // In the window's control order: searches by kind return controls in this order.
-  std::vector<ControlSpec> controls;
+  std::vector<ControlLayout> controls;
   // The order in which Tab moves the focus, by control name; the controls left out follow in
   // the order they were created.
   std::vector<std::string> tabOrder;
