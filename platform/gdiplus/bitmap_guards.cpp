@@ -1,10 +1,9 @@
 // Guards in front of the library's bitmap creation and pixel locking.
 
 #include <cstring>
-#include <map>
-#include <mutex>
 
 #include "platform/gdiplus/bitmap_limits.h"
+#include "platform/gdiplus/handle_table.h"
 #include "platform/gdiplus/layer_entries.h"
 #include "platform/gdiplus/native_library.h"
 
@@ -19,29 +18,9 @@ struct LockRecord {
 };
 static_assert(sizeof(BitmapData) <= sizeof(LockRecord::bytes));
 
-class LockedRecords {
- public:
-  void Keep(Handle bitmap, const LockRecord& record) {
-    std::lock_guard lock(mutex_);
-    records_[bitmap] = record;
-  }
-  LockRecord Find(Handle bitmap) {
-    std::lock_guard lock(mutex_);
-    const auto found = records_.find(bitmap);
-    return found == records_.end() ? LockRecord{} : found->second;
-  }
-  void Forget(Handle bitmap) {
-    std::lock_guard lock(mutex_);
-    records_.erase(bitmap);
-  }
-
- private:
-  std::mutex mutex_;
-  std::map<Handle, LockRecord> records_;
-};
-
-LockedRecords& Locked() {
-  static auto* records = new LockedRecords;
+// Never destroyed: a bitmap may still be unlocked while the program exits.
+HandleTable<LockRecord>& Locked() {
+  static auto* records = new HandleTable<LockRecord>;
   return *records;
 }
 
@@ -68,13 +47,13 @@ Status GdipBitmapLockBits(Handle bitmap, const GpRect* rect, std::uint32_t flags
   const Status locked = Native().api.GdipBitmapLockBits(bitmap, rect, flags, format, record.Data());
   if (locked != status::Ok) return locked;
   std::memcpy(data, record.bytes, sizeof(BitmapData));
-  Locked().Keep(bitmap, record);
+  Locked().Remember(bitmap, record);
   return status::Ok;
 }
 
 Status GdipBitmapUnlockBits(Handle bitmap, BitmapData* data) {
   if (!data) return status::InvalidParameter;
-  LockRecord record = Locked().Find(bitmap);
+  LockRecord record = Locked().Find(bitmap).value_or(LockRecord{});
   std::memcpy(record.bytes, data, sizeof(BitmapData));
   const Status unlocked = Native().api.GdipBitmapUnlockBits(bitmap, record.Data());
   if (unlocked == status::Ok) Locked().Forget(bitmap);

@@ -1,38 +1,14 @@
 #include "platform/gdiplus/image_registry.h"
 
-#include <map>
-#include <mutex>
-
+#include "platform/gdiplus/handle_table.h"
 #include "platform/gdiplus/layer_entries.h"
 #include "platform/gdiplus/native_library.h"
 
 namespace platform::gdiplus {
 namespace {
 
-class Registry {
- public:
-  void Remember(Handle image, DecodedOrigin origin) {
-    std::lock_guard lock(mutex_);
-    origins_[image] = std::move(origin);
-  }
-  std::optional<DecodedOrigin> Find(Handle image) {
-    std::lock_guard lock(mutex_);
-    const auto found = origins_.find(image);
-    if (found == origins_.end()) return std::nullopt;
-    return found->second;
-  }
-  void Forget(Handle image) {
-    std::lock_guard lock(mutex_);
-    origins_.erase(image);
-  }
-
- private:
-  std::mutex mutex_;
-  std::map<Handle, DecodedOrigin> origins_;
-};
-
-Registry& TheRegistry() {
-  static auto* registry = new Registry;
+HandleTable<DecodedOrigin>& TheRegistry() {
+  static auto* registry = new HandleTable<DecodedOrigin>;
   return *registry;
 }
 
