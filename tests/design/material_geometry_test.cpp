@@ -13,19 +13,13 @@
 #include "design/design_state.h"
 #include "design/material_geometry.h"
 #include "design/material_import.h"
+#include "tests/design/material_test_support.h"
 #include "tests/support/main_window_fixture.h"
 
 namespace design {
 namespace {
 
 using testsupport::Decode;
-
-// Width, height, x and y: the order the material boxes are read in.
-using Geometry = std::array<int, 4>;
-
-Geometry Of(const MaterialRect& rect) { return {rect.width, rect.height, rect.x, rect.y}; }
-
-constexpr unsigned kRed = 0xFFFF0000;
 
 class MaterialGeometryTest : public testsupport::MainWindowTest {
  protected:

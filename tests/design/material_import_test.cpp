@@ -22,6 +22,7 @@
 #include "platform/runtime/run_directory.h"
 #include "platform/toolkit/application.h"
 #include "tests/platform/toolkit/odd_pictures.h"
+#include "tests/design/material_test_support.h"
 #include "tests/support/main_window_fixture.h"
 
 namespace design {
@@ -30,12 +31,6 @@ namespace {
 using testsupport::Decode;
 using testsupport::DecodedPicture;
 
-// Width, height, x and y: the order the material boxes are read in.
-using Geometry = std::array<int, 4>;
-
-Geometry Of(const MaterialRect& rect) { return {rect.width, rect.height, rect.x, rect.y}; }
-
-constexpr unsigned kRed = 0xFFFF0000;
 constexpr std::array<const char*, 4> kBoxes{kMaterialWidthBox, kMaterialHeightBox, kMaterialXBox,
                                             kMaterialYBox};
 
