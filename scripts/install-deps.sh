@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6dbus6 libqt6test6 qt6-image-formats-plugins
   libgl-dev libxkbcommon-dev
   libgdiplus libpng-dev zlib1g-dev
-  fonts-wqy-microhei
+  fonts-wqy-microhei qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick dbus-daemon dbus-x11 openbox wmctrl
   netpbm icoutils libtiff-tools

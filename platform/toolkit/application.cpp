@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "platform/toolkit/file_services.h"
 #include "platform/toolkit/qt_window.h"
@@ -10,6 +12,7 @@ namespace platform {
 
 struct Application::Impl {
   std::unique_ptr<QApplication> ownApplication;  // none when one was already running
+  QTranslator toolkitTexts;
   std::function<void()> exitRoutine;
 
   void RunExitRoutine() {
@@ -25,11 +28,20 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
     impl_->ownApplication = std::make_unique<QApplication>(argc, argv);
   }
   QApplication::setApplicationName("Brelvane");
+  // The window speaks Chinese whatever the desktop's language, so the toolkit's own texts
+  // (the file dialog's buttons and labels, the colour dialog) do too, where translated.
+  if (impl_->toolkitTexts.load("qtbase_zh_CN",
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&impl_->toolkitTexts);
+  }
   // The message loop ends when the main window closes, not when some dialog does.
   QApplication::setQuitOnLastWindowClosed(false);
 }
 
-Application::~Application() { impl_->RunExitRoutine(); }
+Application::~Application() {
+  impl_->RunExitRoutine();
+  QApplication::removeTranslator(&impl_->toolkitTexts);
+}
 
 std::unique_ptr<Window> Application::LoadWindow(const WindowLayout& layout,
                                                 const std::function<void(Window&)>& wire) {
