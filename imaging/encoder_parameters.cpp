@@ -28,6 +28,10 @@ const EncoderParameters* PackedEncoderParameters::Get() const {
   return reinterpret_cast<const EncoderParameters*>(words_.data());
 }
 
+namespace {
+constexpr std::uint64_t kLargestPaddedValue = 1 << 20;
+}  // namespace
+
 PackedEncoderParameters PackEncoderParameters(const EncoderParameterSet& set) {
   PackedEncoderParameters packed;
   const std::size_t entries = set.Parameters.size();
@@ -43,8 +47,14 @@ PackedEncoderParameters PackEncoderParameters(const EncoderParameterSet& set) {
   for (std::size_t i = 0; i < entries; ++i) {
     const EncoderParameterEntry& entry = set.Parameters[i];
     platform::Bytes& value = packed.values_.emplace_back(entry.Value);
-    const auto values = static_cast<std::uint32_t>(std::max(entry.NumberOfValues, 0));
-    const std::size_t needed = values * EncoderValueTypeSize(entry.Type);
+    auto values = static_cast<std::uint32_t>(std::max(entry.NumberOfValues, 0));
+    const std::size_t typeSize = EncoderValueTypeSize(entry.Type);
+    // A short value is padded with zeros to the count it claims, but a count no encoder value
+    // comes near is held to the bytes actually given, so a wild count cannot claim gigabytes.
+    if (std::uint64_t{values} * typeSize > kLargestPaddedValue) {
+      values = typeSize ? static_cast<std::uint32_t>(value.size() / typeSize) : values;
+    }
+    const std::size_t needed = std::size_t{values} * typeSize;
     if (value.size() < needed) value.resize(needed, 0);
 
     EncoderParameter record{};

@@ -97,6 +97,12 @@ TEST(EncoderParameters, PackInTheLibrarysLayoutWithValuesThatCannotBeOverread) {
   const imaging::PackedEncoderParameters negative = imaging::PackEncoderParameters(set);
   EXPECT_EQ(negative.Count(), 0u);
   EXPECT_EQ(negative.Get()->Parameter[0].NumberOfValues, 0u);
+
+  // A count no value comes near is held to the bytes given instead of claiming gigabytes.
+  set.Parameters[1].NumberOfValues = 0x7FFFFFFF;
+  set.Parameters[1].Value = {1, 2, 3, 4, 5, 6, 7, 8};
+  const imaging::PackedEncoderParameters wild = imaging::PackEncoderParameters(set);
+  EXPECT_EQ(wild.Get()->Parameter[1].NumberOfValues, 2u);
 }
 
 }  // namespace
