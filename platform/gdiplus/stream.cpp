@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <new>
 
 namespace platform::gdiplus {
@@ -21,6 +22,7 @@ std::int64_t Stream::Read(std::uint8_t* out, std::int64_t count) {
 std::int64_t Stream::Write(const std::uint8_t* in, std::int64_t count) {
   if (!block_ || count < 0) return -1;
   if (count == 0) return 0;
+  if (count > std::numeric_limits<std::int64_t>::max() - position_) return -1;
   const std::int64_t end = position_ + count;
   try {
     if (end > Size()) block_->bytes.resize(static_cast<std::size_t>(end));
@@ -36,6 +38,7 @@ std::int64_t Stream::Seek(std::int64_t offset, Origin origin) {
   std::int64_t base = 0;
   if (origin == Origin::Current) base = position_;
   if (origin == Origin::End) base = Size();
+  if (offset > 0 && base > std::numeric_limits<std::int64_t>::max() - offset) return -1;
   const std::int64_t target = base + offset;
   if (target < 0) return -1;
   position_ = target;

@@ -126,6 +126,8 @@ Bytes ReadWholeFile(const std::string& path) { return ReadFileContent(path).byte
 bool WriteWholeFile(const std::string& path, const Bytes& bytes) {
   if (path.empty()) return false;
   const std::string target = ResolveTarget(path);
+  // Renaming over a file ignores its permissions: a file its owner made read-only must stay.
+  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
   std::string temporary;
   Descriptor fd(CreateTemporaryBeside(FolderOf(target), temporary));
   if (!fd.valid()) return false;

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QWheelEvent>
 #include <array>
 
 #include "platform/toolkit/colours.h"
@@ -112,5 +113,9 @@ void ColourPicker::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::Mid));
   painter.drawRect(swatch.adjusted(0, 0, -1, -1));
 }
+
+// A wheel turned over the picker would count as a pick (and one notch could open the colour
+// dialog); colours change only when the user opens the list and chooses.
+void ColourPicker::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
 }  // namespace platform::toolkit

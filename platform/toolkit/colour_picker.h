@@ -20,6 +20,7 @@ class ColourPicker : public QComboBox {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void OnActivated(int index);

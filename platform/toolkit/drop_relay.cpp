@@ -37,7 +37,11 @@ bool DropRelay::eventFilter(QObject*, QEvent* event) {
   if (paths.empty()) return false;
   drop->setDropAction(Qt::CopyAction);
   drop->accept();
-  if (type == QEvent::Drop) filter_(paths);
+  if (type == QEvent::Drop) {
+    // The filter may replace or remove this relay while it runs: call a copy.
+    const auto filter = filter_;
+    filter(paths);
+  }
   return true;
 }
 

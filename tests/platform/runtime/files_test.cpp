@@ -113,6 +113,19 @@ TEST_F(FilesTest, WriteIntoReadOnlyFolderFailsAndKeepsTheOldFile) {
   EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"setsoft.ini"});
 }
 
+TEST_F(FilesTest, AFileItsOwnerMadeReadOnlyIsNotReplaced) {
+  const std::string path = PathOf("setsoft.ini");
+  WriteRaw(path, "old content");
+  ::chmod(run_.path().c_str(), 0777);  // the folder itself may be written by the child
+  ::chmod(path.c_str(), 0444);
+
+  const int result =
+      runtimetest::RunUnprivileged([&] { return WriteWholeFile(path, BytesOf("new")) ? 1 : 0; });
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(ReadRaw(path), "old content");
+  EXPECT_EQ(FolderNames(run_.path()), std::vector<std::string>{"setsoft.ini"});
+}
+
 // Lowers the file-size limit so that writes fail part-way, as on a full disk.
 class FileSizeLimit {
  public:

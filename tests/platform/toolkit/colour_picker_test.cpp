@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <array>
 
 #include "tests/platform/toolkit/toolkit_test_support.h"
@@ -55,6 +56,21 @@ TEST_F(ColourPickerTest, UserPickRaisesColourChangedOnce) {
   QTest::keyClick(Picker(), Qt::Key_Down);
   EXPECT_EQ(changes_, 1);
   EXPECT_EQ(window_->Colour(kPicker), 0xFFFFFFu);
+}
+
+TEST_F(ColourPickerTest, TheWheelOverThePickerPicksNothing) {
+  window_->SetColour(kPicker, 0xC0C0C0);
+  const QPoint centre = Picker()->rect().center();
+  // Notch after notch down the list: without the guard one of them reaches the custom entry and
+  // opens the modal colour dialog, which would hang this test until its time-out.
+  for (int notch = 0; notch < Picker()->count() + 1; ++notch) {
+    QWheelEvent wheel(centre, Picker()->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Picker(), &wheel);
+  }
+  EXPECT_EQ(changes_, 0);
+  EXPECT_EQ(window_->Colour(kPicker), 0xC0C0C0u);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(ColourPickerTest, CustomEntryTakesTheDialogsColour) {
