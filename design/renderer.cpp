@@ -7,13 +7,6 @@
 #include "imaging/solid_brush.h"
 
 namespace design {
-namespace {
-
-constexpr std::int32_t kPixelFormat32bppArgb = 0x26200A;
-constexpr const char* kPngFormat = "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
-
-}  // namespace
-
 void RenderState(platform::Window& window, ButtonState state) {
   const ButtonStateControls& row = ControlsOf(state);
   DesignState& design = Design();
@@ -26,7 +19,8 @@ void RenderState(platform::Window& window, ButtonState state) {
   imaging::DrawingSurface surface;
   imaging::SolidBrush brush;
 
-  bitmap.CreateBitmap(window.Width(row.canvas), window.Height(row.canvas), kPixelFormat32bppArgb);
+  bitmap.CreateBitmap(window.Width(row.canvas), window.Height(row.canvas),
+                      platform::gdiplus::kPixelFormat32bppArgb);
   surface.CreateFromImage(bitmap);
   brush.CreateSolidFill(
       ComposeArgb(window.Colour(row.colourPicker), OpacityFromText(window.Text(row.opacityBox))));
@@ -36,7 +30,7 @@ void RenderState(platform::Window& window, ButtonState state) {
   surface.DrawImageRectI(design.materialImage, rect.x, rect.y, rect.width, rect.height);
 
   StatePicture& picture = PictureOf(design, static_cast<int>(state));
-  picture = bitmap.SaveToBytes(std::string(kPngFormat));
+  picture = bitmap.SaveToBytes(std::string(imaging::kPngFormat));
 
   window.SetPicture(row.canvas, platform::PictureSlot::Background, picture);
   window.SetPicture(kDemoSuperButton, row.superButtonSlot, picture);
